@@ -12,6 +12,10 @@
 
 #define IDM_ABOUTBOX 0x0010
 
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 #define IDC_CONFIG_P4 1013
 #define IDC_CONFIG_P5 1155
 #define IDC_CONFIG_P6 1156
