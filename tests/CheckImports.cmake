@@ -4,7 +4,8 @@ cmake_minimum_required(VERSION 3.20)
 #   BOARD=none      QorvelIo.dll is not imported at all (bound by name at run time).
 # Either way every other DLL must be one of Windows' own.
 # Usage: cmake -DEXE=x.exe -DOBJDUMP=objdump -DBOARD=ordinals|none -P CheckImports.cmake
-set(windows_dlls KERNEL32.dll USER32.dll GDI32.dll msvcrt.dll COMCTL32.dll ADVAPI32.dll SHELL32.dll)
+# Upper case: DLL names are compared without regard to case, as Windows does.
+set(windows_dlls KERNEL32.DLL USER32.DLL GDI32.DLL MSVCRT.DLL COMCTL32.DLL ADVAPI32.DLL SHELL32.DLL)
 
 execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
@@ -27,7 +28,8 @@ foreach(line IN LISTS lines)
 endforeach()
 
 foreach(name IN LISTS dlls)
-  if(NOT name STREQUAL "QorvelIo.dll" AND NOT name IN_LIST windows_dlls)
+  string(TOUPPER "${name}" upper_name)
+  if(NOT name STREQUAL "QorvelIo.dll" AND NOT upper_name IN_LIST windows_dlls)
     message(FATAL_ERROR "${EXE} imports ${name}, which is not one of Windows' own DLLs")
   endif()
 endforeach()
