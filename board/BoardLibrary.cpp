@@ -50,12 +50,13 @@ std::wstring SystemMessage(DWORD code)
     return message;
 }
 
-using InitBoardFn = std::uint32_t __stdcall();
-using PortConfigureFn = void __stdcall(ConfigWord, ConfigWord, ConfigWord, ConfigWord, ConfigWord);
-using PortReadFn = void __stdcall(std::uint8_t*, std::uint8_t*, std::uint8_t*, std::uint8_t*,
-                                  std::uint8_t*);
-using PortWriteFn = void __stdcall(std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t);
-using Port1WriteFn = void __stdcall(std::uint8_t, std::uint8_t);
+// The header's own declarations give the pointer types, so the calling
+// convention of a bound operation cannot differ from the imported one.
+using InitBoardFn = decltype(::InitBoard);
+using PortConfigureFn = decltype(::PortConfigure);
+using PortReadFn = decltype(::PortRead);
+using PortWriteFn = decltype(::PortWrite);
+using Port1WriteFn = decltype(::Port1Write);
 
 std::wstring Widen(const char* ascii)
 {

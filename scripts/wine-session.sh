@@ -49,13 +49,14 @@ wine_session_start() {
 }
 
 wine_session_stop() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
+  # Runs from EXIT traps under set -e: a process that has already ended is fine.
+  [ -n "${WINEPREFIX:-}" ] && { wineserver -k >/dev/null 2>&1 || true; }
   local pid
   for pid in "${wine_session_pids[@]}"; do
-    kill "$pid" 2>/dev/null
+    kill "$pid" 2>/dev/null || true
   done
   for pid in "${wine_session_pids[@]}"; do
-    wait "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
   done
   wine_session_pids=()
 }

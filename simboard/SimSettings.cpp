@@ -89,9 +89,14 @@ std::optional<PortBank> InputFileWatch::Poll()
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        SimWarn("input file " + Narrow(path_) + " could not be opened; keeping the current input levels");
+        // Its writer may hold it only for a moment: try again on the next poll.
+        seen_ = false;
+        if (!openFailed_)
+            SimWarn("input file " + Narrow(path_) + " could not be opened; keeping the current input levels");
+        openFailed_ = true;
         return std::nullopt;
     }
+    openFailed_ = false;
     HandleCloser closer{file};
     std::vector<char> text(kMaxSize + 1);
     DWORD read = 0;

@@ -40,6 +40,7 @@ private:
     bool existed_ = false;
     FILETIME written_{};
     ULONGLONG size_ = 0;
+    bool openFailed_ = false;
 };
 
 void SimWarn(const std::string& message);
