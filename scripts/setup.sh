@@ -9,7 +9,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb x11-utils xdotool imagemagick
   fonts-nanum fonts-wine
-  googletest python3
+  googletest python3 nsis
 )
 
 missing=()
