@@ -46,6 +46,9 @@ wine_session_start() {
   wineserver -p </dev/null >/dev/null 2>&1
   wine "$BUILD_DIR/bin/keepalive.exe" </dev/null >/dev/null 2>&1 &
   wine_session_pids+=($!)
+  # Wait until Wine's services run, so that none of them starts later under a
+  # caller's output pipes.
+  wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 wine_session_stop() {
