@@ -181,6 +181,8 @@ void Form::SetText(int id, const std::wstring& text)
 void Form::FocusAndSelectAll(int id)
 {
     HWND control = Control(id);
+    // Also what a late reactivation of the form (after a message box) restores.
+    focus_ = control;
     SetFocus(control);
     SendMessageW(control, EM_SETSEL, 0, -1);
 }
