@@ -1,9 +1,7 @@
 #include "PortPanelLogic.h"
 
+#include "ConfigText.h"
 #include "PinTable.h"
-
-#include <algorithm>
-#include <cwchar>
 
 namespace {
 
@@ -12,22 +10,6 @@ const wchar_t kNoBoardText[] =
 const wchar_t kNoBoardCaption[] = L"Connection Error";
 
 constexpr std::size_t Index(PortId port) { return static_cast<std::size_t>(port); }
-
-// A number is made of ASCII only: the runtime's wide conversion would also take
-// full-width digits typed with an IME, which are not hexadecimal text here.
-ConfigWord ParseHex(const std::wstring& text)
-{
-    const auto end = std::find_if(text.begin(), text.end(), [](wchar_t c) { return c >= 0x80; });
-    const std::wstring ascii(text.begin(), end);
-    return static_cast<ConfigWord>(std::wcstoul(ascii.c_str(), nullptr, 16));
-}
-
-void ToUpperAscii(std::wstring& text)
-{
-    for (wchar_t& c : text)
-        if (c >= L'a' && c <= L'z')
-            c = static_cast<wchar_t>(c - L'a' + L'A');
-}
 
 }  // namespace
 
@@ -98,7 +80,7 @@ void PortPanelLogic::OnUpdate()
     window_.TextsFromWindow(m_config);
     std::array<ConfigWord, kPortCount> words{};
     for (std::size_t i = 0; i < words.size(); ++i)
-        words[i] = ParseHex(m_config[i]);
+        words[i] = ConfigTextToWord(m_config[i]);
     board_.PortConfigure(words[Index(PortId::P4)], words[Index(PortId::P5)],
                          words[Index(PortId::P6)], words[Index(PortId::P7)],
                          words[Index(PortId::P1)]);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12: the i686 mingw-w64
-# cross compiler, 32-bit Wine, Xvfb, fonts for the Korean texts and GoogleTest's
-# sources. Safe to run again; returns in seconds when everything is present.
+# cross compiler, 32-bit Wine, Xvfb, fonts for the Korean texts, GoogleTest's
+# sources, and clang with libFuzzer for the native fuzz targets. Safe to run
+# again; returns in seconds when everything is present.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   xvfb x11-utils xdotool imagemagick
   fonts-nanum fonts-wine
   googletest python3 nsis
+  clang libclang-rt-14-dev
 )
 
 missing=()

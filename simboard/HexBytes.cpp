@@ -1,5 +1,8 @@
 #include "HexBytes.h"
 
+#include <cstdint>
+#include <string>
+
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -43,4 +46,16 @@ std::optional<PortBank> ParseFiveHexBytes(std::string_view text)
     if (pos != text.size())
         return std::nullopt;
     return bytes;
+}
+
+std::optional<PortBank> ParseFiveHexBytes(std::wstring_view text)
+{
+    std::string narrow;
+    for (wchar_t c : text) {
+        // wchar_t is signed on some platforms: compare its code as unsigned.
+        if (static_cast<std::uint32_t>(c) >= 0x80)
+            return std::nullopt;
+        narrow += static_cast<char>(c);
+    }
+    return ParseFiveHexBytes(narrow);
 }

@@ -23,7 +23,7 @@ std::optional<PortBank> BytesVariable(const wchar_t* name)
     const auto value = Variable(name);
     if (!value)
         return std::nullopt;
-    const auto bytes = ParseFiveHexBytes(Narrow(*value));
+    const auto bytes = ParseFiveHexBytes(*value);
     if (!bytes)
         SimWarn("ignored " + Narrow(name) + "=\"" + Narrow(*value) +
                 "\": expected five hex bytes such as \"FF 00 12 03 FC\"");

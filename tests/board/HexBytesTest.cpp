@@ -54,4 +54,21 @@ TEST(SimHexBytes, RejectsAnythingElse)
     }
 }
 
+TEST(SimHexBytes, TakesAWideTextOnlyWhenItIsAllAscii)
+{
+    EXPECT_EQ(ParseFiveHexBytes(std::wstring_view(L" ff 00\t12\r\n03 FC ")),
+              std::optional<PortBank>({0xFF, 0x00, 0x12, 0x03, 0xFC}));
+    const std::wstring rejected[] = {
+        L"FF 00 12 03 F\xFF23",       // full-width letter
+        L"FF 00 12 03\x3000" L"FC",   // ideographic space
+        L"FF 00 12 03 FC\xAC00",      // Hangul after the last byte
+        L"\xFF26\xFF26 00 12 03 FC",  // full-width letters
+        std::wstring(L"FF 00 12 03 FC\0", 15),
+    };
+    for (const auto& text : rejected) {
+        SCOPED_TRACE(testing::PrintToString(text));
+        EXPECT_FALSE(ParseFiveHexBytes(std::wstring_view(text)).has_value());
+    }
+}
+
 }  // namespace

@@ -59,6 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"NonHexLetterOnly", L"g", 0, L"G"},
         ParseCase{"StopsAtHangul", L"1\uAC00", 0x1, L"1\uAC00"},
         ParseCase{"HangulFirst", L"\uAC00a", 0, L"\uAC00A"},
+        // Worked out in 32 bits on every platform: beyond them the word saturates.
+        ParseCase{"LargestWordNegated", L"-FFFFFFFF", 0x1, L"-FFFFFFFF"},
+        ParseCase{"LeadingZerosDoNotOverflow", L"000000000001", 0x1, L"000000000001"},
+        ParseCase{"BeyondThirtyTwoBits", L"123456789", 0xFFFFFFFF, L"123456789"},
+        ParseCase{"MinusBeyondThirtyTwoBits", L"-100000000", 0xFFFFFFFF, L"-100000000"},
         // Full-width forms from an IME are neither digits nor upper-cased.
         ParseCase{"FullWidthUpperLetters", L"\uFF26\uFF26", 0, L"\uFF26\uFF26"},
         ParseCase{"FullWidthDigit", L"\uFF11", 0, L"\uFF11"},
