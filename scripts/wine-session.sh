@@ -2,12 +2,12 @@
 # folder, an Xvfb display (unless one is given) and one wineserver with a
 # long-lived Wine process, all stopped by wine_session_stop.
 #
-# Needs BUILD_DIR. Exports WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES, DISPLAY.
+# Needs BUILD_DIR; WINE_SESSION_PREFIX chooses another prefix. Exports WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES, DISPLAY.
 
 wine_session_pids=()
 
 wine_session_prefix() {
-  export WINEPREFIX="$BUILD_DIR/wineprefix" WINEARCH=win32
+  export WINEPREFIX="${WINE_SESSION_PREFIX:-$BUILD_DIR/wineprefix}" WINEARCH=win32
   export WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="mscoree,mshtml="
   [ -f "$WINEPREFIX/.qorvel-ready" ] && return 0
   echo "wine: creating the prefix $WINEPREFIX (once)" >&2
