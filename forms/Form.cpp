@@ -71,9 +71,9 @@ bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure)
 
 }  // namespace
 
-Form::Form(HINSTANCE instance, const FormSpec& spec, std::vector<ControlSpec> controls,
+Form::Form(HINSTANCE instance, const FormSpec& look, std::vector<ControlSpec> controls,
            std::wstring title)
-    : instance_(instance), spec_(spec), controls_(std::move(controls)), title_(std::move(title))
+    : instance_(instance), look_(look), controls_(std::move(controls)), title_(std::move(title))
 {
     std::stable_sort(controls_.begin(), controls_.end(),
                      [](const ControlSpec& a, const ControlSpec& b) { return a.tabIndex < b.tabIndex; });
@@ -99,8 +99,8 @@ int Form::Run(int showCommand)
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     FocusNext(nullptr, false);
-    if (spec_.timerIntervalMs > 0)
-        timerRunning_ = SetTimer(window_, kTimerId, spec_.timerIntervalMs, nullptr) != 0;
+    if (look_.timerIntervalMs > 0)
+        timerRunning_ = SetTimer(window_, kTimerId, look_.timerIntervalMs, nullptr) != 0;
     Load();
 
     MSG message;
@@ -118,14 +118,14 @@ bool Form::Create(int dpiX, int dpiY)
     if (!RegisterFormClass(instance_, WindowProc))
         return false;
 
-    const PixelRect client = ToPixels(spec_.client, dpiX, dpiY);
+    const PixelRect client = ToPixels(look_.client, dpiX, dpiY);
     RECT frame{0, 0, client.width, client.height};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     PixelRect outer{client.left + frame.left, client.top + frame.top, frame.right - frame.left,
                     frame.bottom - frame.top};
     outer = MoveInside(outer, WorkAreaNear(outer));
 
-    CreateWindowExW(kExStyle, kClassName, spec_.caption, kStyle, outer.left, outer.top,
+    CreateWindowExW(kExStyle, kClassName, look_.caption, kStyle, outer.left, outer.top,
                     outer.width, outer.height, nullptr, nullptr, instance_, this);
     if (!window_)
         return false;
@@ -134,10 +134,10 @@ bool Form::Create(int dpiX, int dpiY)
     metrics.cbSize = sizeof metrics;
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
         font_.reset(CreateFontIndirectW(&metrics.lfMessageFont));
-    bigIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(spec_.iconId), IMAGE_ICON,
+    bigIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(look_.iconId), IMAGE_ICON,
                                                  GetSystemMetrics(SM_CXICON),
                                                  GetSystemMetrics(SM_CYICON), 0)));
-    smallIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(spec_.iconId),
+    smallIcon_.reset(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(look_.iconId),
                                                    IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                    GetSystemMetrics(SM_CYSMICON), 0)));
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));

@@ -39,7 +39,7 @@ enum class MessageIcon { None, Warning, Error };
 class Form {
 public:
     // `title` is the program's title, the caption of its message boxes.
-    Form(HINSTANCE instance, const FormSpec& spec, std::vector<ControlSpec> controls,
+    Form(HINSTANCE instance, const FormSpec& look, std::vector<ControlSpec> controls,
          std::wstring title);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -88,7 +88,7 @@ private:
     HWND Control(int id) const;
 
     HINSTANCE instance_;
-    FormSpec spec_;
+    FormSpec look_;
     std::vector<ControlSpec> controls_;  // sorted by tab index
     std::wstring title_;
     HWND window_ = nullptr;

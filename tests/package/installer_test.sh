@@ -2,7 +2,7 @@
 # The NSIS installer installs silently into a chosen folder with Start-menu
 # shortcuts; the installed portpanel, with the simulated board copied beside
 # it, starts and polls; the uninstaller removes everything again.
-# Runs under the test session's Wine prefix and display.
+# Runs in the tests' Wine prefix and on their display.
 set -euo pipefail
 build=$1
 out="$build/package-test/nsis"
