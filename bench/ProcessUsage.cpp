@@ -1,11 +1,12 @@
 #include "ProcessUsage.h"
 
-#include "Program.h"
+#include "InProcessProbe.h"
 
 #include <psapi.h>
 #include <tlhelp32.h>
 #include <winternl.h>
 
+#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -48,28 +49,6 @@ struct HandleList {
     HandleEntry entries[1];
 };
 
-LRESULT CALLBACK ReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COPYDATA) {
-        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        auto* reply = reinterpret_cast<std::optional<GuiObjects>*>(
-            GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (data->cbData == sizeof(GuiObjects))
-            *reply = *static_cast<const GuiObjects*>(data->lpData);
-        return TRUE;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-struct LibraryCloser {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-struct HookCloser {
-    void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
-};
-struct WindowCloser {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
 
 }  // namespace
 
@@ -129,37 +108,12 @@ std::optional<std::size_t> KernelHandles(DWORD processId)
 
 std::optional<GuiObjects> CountGuiObjects(HWND window)
 {
-    const std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryCloser> probe(
-        LoadLibraryW((uitest::BinDir() + L'\\' + kGuiProbeLibrary).c_str()));
-    const auto hookProc =
-        probe ? reinterpret_cast<HOOKPROC>(
-                    reinterpret_cast<void*>(GetProcAddress(probe.get(), kGuiProbeHook)))
-              : nullptr;
-    if (!hookProc)
+    const std::optional<std::string> bytes =
+        uitest::AskProbe(window, kGuiProbeLibrary, kGuiProbeHook, kGuiProbeMessage, 10000);
+    if (!bytes || bytes->size() != sizeof(GuiObjects))
         return std::nullopt;
-
-    static const wchar_t kReplyClass[] = L"bench.GuiProbe.Reply";
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = ReplyProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kReplyClass;
-    RegisterClassW(&windowClass);
-    const std::unique_ptr<std::remove_pointer_t<HWND>, WindowCloser> reply(
-        CreateWindowW(kReplyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                      GetModuleHandleW(nullptr), nullptr));
-    if (!reply)
-        return std::nullopt;
-    std::optional<GuiObjects> counts;
-    SetWindowLongPtrW(reply.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&counts));
-
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    const std::unique_ptr<std::remove_pointer_t<HHOOK>, HookCloser> hook(
-        SetWindowsHookExW(WH_CALLWNDPROC, hookProc, probe.get(), thread));
-    if (!hook)
-        return std::nullopt;
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, RegisterWindowMessageW(kGuiProbeMessage),
-                        reinterpret_cast<WPARAM>(reply.get()), 0, SMTO_NORMAL, 10000, &ignored);
+    GuiObjects counts;
+    std::memcpy(&counts, bytes->data(), sizeof counts);
     return counts;
 }
 
