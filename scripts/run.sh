@@ -32,6 +32,8 @@ esac
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
 export WINE_SESSION_XVFB=$headless
+# On the user's desktop its window manager draws the windows: a prefix of its own.
+[ $headless -eq 1 ] || export WINE_SESSION_PREFIX=${WINE_SESSION_PREFIX:-$BUILD_DIR/wineprefix-desktop}
 source "$root/scripts/wine-session.sh"
 program_pid=
 cleanup() {

@@ -14,13 +14,15 @@ wine_session_prefix() {
   rm -rf "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 </dev/null
   wineserver -w
-  # Korean dialog font -> Nanum; Wine draws captions itself without a window
-  # manager; a crash ends the program instead of opening the debugger's dialog.
-  local reg="$BUILD_DIR/wine-settings.reg"
+  # Korean dialog font -> Nanum; on Xvfb, with no window manager, Wine draws
+  # the captions itself; a crash ends the program instead of opening the
+  # debugger's dialog.
+  local reg="$BUILD_DIR/wine-settings.reg" managed='"Managed"="Y"'
+  [ "${WINE_SESSION_XVFB:-}" = 1 ] && managed='"Managed"="N"'
   printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"굴림"="NanumGothic"' '"Gulim"="NanumGothic"' '"Tahoma"="NanumGothic"' '' \
-    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' "$managed" '' \
     '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' '' |
     iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
   wine regedit /S "$reg" </dev/null >/dev/null 2>&1
