@@ -1,6 +1,6 @@
 // The form's own 16-colour icon: the only icon of the program file, so also
 // the file's icon, and the one the form shows in its caption.
-#include "check_fixture.h"
+#include "CheckFixture.h"
 
 #include "WindowAccess.h"
 

@@ -1,5 +1,5 @@
 // The system menu's About box, and every way of closing the panel.
-#include "panel_fixture.h"
+#include "PanelFixture.h"
 
 #include "Wait.h"
 #include "WindowAccess.h"

@@ -1,6 +1,6 @@
 // The form F_Cal as it opens: border, size and place, every control's class,
 // text, rectangle and state, the focus and the Tab key.
-#include "check_fixture.h"
+#include "CheckFixture.h"
 
 #include "Wait.h"
 #include "WindowAccess.h"

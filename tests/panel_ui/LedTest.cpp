@@ -3,7 +3,7 @@
 // The panel switches all ports to output every other 500 ms, and output pins
 // read their latches: where the levels must hold in both phases the latches are
 // set to the same bytes as the inputs.
-#include "panel_fixture.h"
+#include "PanelFixture.h"
 
 #include "Screen.h"
 #include "Wait.h"

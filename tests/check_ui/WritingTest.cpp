@@ -1,6 +1,6 @@
 // Writing: five decimal values to the board, and what a box that does not hold
 // one gets instead of a board call.
-#include "check_fixture.h"
+#include "CheckFixture.h"
 
 #include "Wait.h"
 #include "WindowAccess.h"

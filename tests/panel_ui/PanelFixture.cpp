@@ -1,4 +1,4 @@
-#include "panel_fixture.h"
+#include "PanelFixture.h"
 
 #include "Screen.h"
 #include "WindowAccess.h"

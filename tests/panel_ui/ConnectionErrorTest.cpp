@@ -1,5 +1,5 @@
 // Without a board the panel says so once, then runs as if the board were there.
-#include "panel_fixture.h"
+#include "PanelFixture.h"
 
 #include "Wait.h"
 #include "WindowAccess.h"

@@ -1,6 +1,6 @@
 // Reading: the first reading at start, the timer's readings every 100 ms and
 // the read button, each after configuring P4 and P5 as outputs.
-#include "check_fixture.h"
+#include "CheckFixture.h"
 
 #include "Wait.h"
 #include "WindowAccess.h"

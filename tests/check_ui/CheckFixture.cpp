@@ -1,4 +1,4 @@
-#include "check_fixture.h"
+#include "CheckFixture.h"
 
 #include "Screen.h"
 #include "Wait.h"

@@ -4,7 +4,7 @@
 // Inputs and latches start equal, and every press that changes a bit is undone
 // by the opposite button, so the panel's shadow bytes stay the start pattern
 // between cases, whichever direction the ports have at the time.
-#include "panel_fixture.h"
+#include "PanelFixture.h"
 
 #include "WindowAccess.h"
 

@@ -1,6 +1,6 @@
 // The main dialog as the user sees it: window styles, every control of the
 // template in order with its class, text, style and place, tab order, focus.
-#include "panel_fixture.h"
+#include "PanelFixture.h"
 
 #include "DialogUnits.h"
 #include "Wait.h"

@@ -2,7 +2,7 @@
 //
 // The direction timer rewrites the boxes every 500 ms, so each step runs right
 // after one of its ticks and is repeated if the next tick came in between.
-#include "panel_fixture.h"
+#include "PanelFixture.h"
 
 #include "WindowAccess.h"
 

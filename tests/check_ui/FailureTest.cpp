@@ -1,7 +1,7 @@
 // No board, no board library, a library without one operation: one message
 // box each, and the program either goes on reading or ends by itself.
 #include "ProgramCopy.h"
-#include "check_fixture.h"
+#include "CheckFixture.h"
 
 #include "Wait.h"
 #include "WindowAccess.h"

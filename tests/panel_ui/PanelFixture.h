@@ -4,7 +4,7 @@
 
 #include "Program.h"
 #include "SimLog.h"
-#include "panel_pins.h"
+#include "PanelPins.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // What the panel does by itself: the start-up calls, a poll about every 100 ms
 // and the switch of all ports between input and output about every 500 ms.
 // Periods are checked with wide margins: Wine shares a busy machine.
-#include "panel_fixture.h"
+#include "PanelFixture.h"
 
 #include "Wait.h"
 #include "WindowAccess.h"
