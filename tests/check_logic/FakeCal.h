@@ -5,6 +5,7 @@
 
 #include "BoardOps.h"
 #include "CalWindow.h"
+#include "Printable.h"
 
 #include <array>
 #include <cstdio>
@@ -13,22 +14,6 @@
 #include <vector>
 
 using Journal = std::vector<std::string>;
-
-// A box text for test names: ASCII, other characters as \u.
-inline std::string Printable(const std::wstring& text)
-{
-    std::string printable = "\"";
-    for (wchar_t c : text) {
-        if (c >= 0x20 && c < 0x7F) {
-            printable += static_cast<char>(c);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-            printable += escaped;
-        }
-    }
-    return printable + '"';
-}
 
 inline std::string Hex(unsigned value, int digits)
 {

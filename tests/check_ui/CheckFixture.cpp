@@ -4,7 +4,6 @@
 #include "Wait.h"
 #include "WindowAccess.h"
 
-#include <cstdio>
 
 using namespace uitest;
 
@@ -78,21 +77,6 @@ void CheckTest::SaveScreenshot(const std::wstring& name, HWND window) const
 {
     const std::wstring path = BuildDir() + L"\\screenshots\\" + name + L".png";
     EXPECT_TRUE(SaveScreenPng(ScreenRect(window), path)) << "no screenshot saved";
-}
-
-std::string Printable(const std::wstring& text)
-{
-    std::string printable = "\"";
-    for (wchar_t c : text) {
-        if (c >= 0x20 && c < 0x7F) {
-            printable += static_cast<char>(c);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", static_cast<unsigned>(c));
-            printable += escaped;
-        }
-    }
-    return printable + '"';
 }
 
 std::pair<int, int> Selection(HWND edit)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Program.h"
+#include "Printable.h"
 #include "SimLog.h"
 #include "resource.h"
 
@@ -66,9 +67,6 @@ protected:
     std::unique_ptr<uitest::Program> program_;
     HWND form_ = nullptr;
 };
-
-// A box text for test names and messages: ASCII, other characters as \u.
-std::string Printable(const std::wstring& text);
 
 // The selection of an edit control as (start, end).
 std::pair<int, int> Selection(HWND edit);
