@@ -138,11 +138,10 @@ TEST_F(PanelBitButtonTest, TwoPressesBetweenPollsBothReachTheBoard)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("buttons " + std::to_string(c.first) + ", " + std::to_string(c.second));
-        // Posted one after the other: both clicks are queued before the panel
-        // looks for timer ticks again, so no poll comes in between.
+        // Both clicks are queued before the panel looks at its queue again, and
+        // a timer tick waits for an empty queue: no poll comes in between.
         const std::size_t from = Log().Size();
-        PostClick(Item(c.first));
-        PostClick(Item(c.second));
+        ASSERT_TRUE(PostClicksAtOnce({Item(c.first), Item(c.second)}));
         ASSERT_TRUE(Log().WaitForCount("PortWrite", 2, 3000, from));
         const auto lines = Log().LinesFrom(from);
         std::vector<LogLine> writes;

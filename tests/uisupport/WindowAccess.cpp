@@ -2,6 +2,8 @@
 
 #include "Wait.h"
 
+#include <memory>
+
 namespace uitest {
 
 namespace {
@@ -118,6 +120,21 @@ POINT Centre(const RECT& rect)
 void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
 void PostClick(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+bool PostClicksAtOnce(const std::vector<HWND>& buttons)
+{
+    if (buttons.empty())
+        return true;
+    const DWORD threadId = GetWindowThreadProcessId(buttons.front(), nullptr);
+    const std::unique_ptr<void, decltype(&CloseHandle)> thread(
+        OpenThread(THREAD_SUSPEND_RESUME, FALSE, threadId), &CloseHandle);
+    const bool held = thread && SuspendThread(thread.get()) != static_cast<DWORD>(-1);
+    for (HWND button : buttons)
+        PostClick(button);
+    if (held)
+        ResumeThread(thread.get());
+    return held;
+}
 
 void TypeChars(HWND window, const std::wstring& text)
 {

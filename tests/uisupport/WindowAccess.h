@@ -35,6 +35,10 @@ POINT Centre(const RECT& rect);
 void Click(HWND button);
 // BM_CLICK posted: for buttons whose handler opens a modal box.
 void PostClick(HWND button);
+// BM_CLICK posted to each button while their GUI thread is held still, so that
+// all are queued before it looks at its queue again (and so before any timer).
+// False if the thread could not be held.
+bool PostClicksAtOnce(const std::vector<HWND>& buttons);
 // One WM_CHAR per character, each sent (handled before the next one).
 void TypeChars(HWND window, const std::wstring& text);
 // WM_KEYDOWN and WM_KEYUP posted, so the owner's dialog loop sees the key.
