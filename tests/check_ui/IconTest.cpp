@@ -2,6 +2,9 @@
 // the file's icon, and the one the form shows in its caption.
 #include "CheckFixture.h"
 
+#include "GdiHandles.h"
+#include "ProgramFile.h"
+#include "Screen.h"
 #include "WindowAccess.h"
 
 #include <algorithm>
@@ -10,9 +13,6 @@
 using namespace uitest;
 
 namespace {
-
-constexpr WORD kGroupIcon = 14;  // RT_GROUP_ICON
-constexpr WORD kIconImage = 3;   // RT_ICON
 
 #pragma pack(push, 2)
 struct GroupIconEntry {
@@ -33,70 +33,13 @@ BOOL CALLBACK CollectName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param)
     return TRUE;
 }
 
-class ProgramFile {
-public:
-    explicit ProgramFile(const std::wstring& path)
-        : module_(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE))
-    {
-    }
-    ~ProgramFile()
-    {
-        if (module_)
-            FreeLibrary(module_);
-    }
-    ProgramFile(const ProgramFile&) = delete;
-    ProgramFile& operator=(const ProgramFile&) = delete;
-
-    HMODULE Handle() const { return module_; }
-    const void* Resource(WORD id, WORD type) const
-    {
-        HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(type));
-        return found ? LockResource(LoadResource(module_, found)) : nullptr;
-    }
-
-private:
-    HMODULE module_;
-};
-
-// 32-bit pixels, top-down, of width x height drawn by `paint` on a memory DC.
-template <typename Paint>
-std::vector<DWORD> Pixels(int width, int height, Paint paint)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    std::vector<DWORD> pixels;
-    if (memory && bitmap) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        paint(memory);
-        GdiFlush();
-        const auto* first = static_cast<const DWORD*>(bits);
-        pixels.assign(first, first + width * height);
-        for (DWORD& pixel : pixels)
-            pixel &= 0xFFFFFF;
-        SelectObject(memory, previous);
-    }
-    if (bitmap)
-        DeleteObject(bitmap);
-    if (memory)
-        DeleteDC(memory);
-    return pixels;
-}
-
 std::vector<DWORD> IconOn(HICON icon, int size, COLORREF background)
 {
-    return Pixels(size, size, [&](HDC dc) {
-        HBRUSH brush = CreateSolidBrush(background);
+    return DrawnPixels(size, size, [&](HDC dc) {
+        const GdiObject<HBRUSH> brush(CreateSolidBrush(background));
         const RECT all{0, 0, size, size};
-        FillRect(dc, &all, brush);
-        DeleteObject(brush);
-        DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        FillRect(dc, &all, brush.get());
+        return DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL) != FALSE;
     });
 }
 
@@ -105,17 +48,19 @@ TEST_F(CheckTest, TheOnlyIconOfTheProgramFileHas32And16PixelImagesOf16Colours)
     const ProgramFile exe(BinDir() + L"\\" + kCheckExe);
     ASSERT_NE(exe.Handle(), nullptr);
     std::vector<ULONG_PTR> groups;
-    EnumResourceNamesW(exe.Handle(), MAKEINTRESOURCEW(kGroupIcon), CollectName,
+    EnumResourceNamesW(exe.Handle(), RT_GROUP_ICON, CollectName,
                        reinterpret_cast<LONG_PTR>(&groups));
     ASSERT_EQ(groups, std::vector<ULONG_PTR>{IDI_FCAL});
 
-    const auto* header = static_cast<const WORD*>(exe.Resource(IDI_FCAL, kGroupIcon));
-    ASSERT_NE(header, nullptr);
+    const std::vector<BYTE> group = exe.Resource(RT_GROUP_ICON, IDI_FCAL);
+    ASSERT_FALSE(group.empty());
+    const auto* header = reinterpret_cast<const WORD*>(group.data());
     const auto* entries = reinterpret_cast<const GroupIconEntry*>(header + 3);
     std::vector<int> sizes;
     for (WORD i = 0; i < header[2]; ++i) {
-        const auto* image = static_cast<const BITMAPINFOHEADER*>(exe.Resource(entries[i].id, kIconImage));
-        ASSERT_NE(image, nullptr);
+        const std::vector<BYTE> bytes = exe.Resource(RT_ICON, entries[i].id);
+        ASSERT_FALSE(bytes.empty());
+        const auto* image = reinterpret_cast<const BITMAPINFOHEADER*>(bytes.data());
         EXPECT_EQ(image->biBitCount, 4) << "16 colours";
         EXPECT_EQ(image->biWidth, entries[i].width);
         EXPECT_EQ(image->biHeight, 2 * entries[i].width) << "square, with its mask";
@@ -144,11 +89,9 @@ TEST_F(CheckTest, CaptionShowsTheProgramsSmallIcon)
     const int width = std::min<int>(frame.right - frame.left, 80);
     const int height = clientOrigin.y - frame.top;
     ASSERT_GE(height, size);
-    const std::vector<DWORD> caption = Pixels(width, height, [&](HDC dc) {
-        HDC screen = GetDC(nullptr);
-        BitBlt(dc, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-    });
+    const std::vector<DWORD> caption =
+        ScreenPixels({frame.left, frame.top, frame.left + width, frame.top + height});
+    ASSERT_FALSE(caption.empty());
 
     bool found = false;
     for (int y = 0; y + size <= height && !found; ++y) {

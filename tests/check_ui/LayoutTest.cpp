@@ -2,6 +2,7 @@
 // text, rectangle and state, the focus and the Tab key.
 #include "CheckFixture.h"
 
+#include "Screen.h"
 #include "Wait.h"
 #include "WindowAccess.h"
 
@@ -50,10 +51,8 @@ struct Dpi {
 
 Dpi ScreenDpi()
 {
-    HDC screen = GetDC(nullptr);
-    const Dpi dpi{GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const ScreenDc screen;
+    return {GetDeviceCaps(screen.Get(), LOGPIXELSX), GetDeviceCaps(screen.Get(), LOGPIXELSY)};
 }
 
 int Pixels(int twips, int dpi)

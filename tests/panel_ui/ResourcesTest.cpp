@@ -1,13 +1,13 @@
 // What the program file itself carries: its version resource, the language of
 // its resources and the form of its dialog templates.
 #include "Program.h"
+#include "ProgramFile.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstring>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,16 +55,6 @@ private:
     bool loaded_ = false;
 };
 
-struct LibraryCloser {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryCloser>;
-
-Library LoadAsData(const std::wstring& path)
-{
-    return Library(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-}
-
 BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR param)
 {
     reinterpret_cast<std::vector<WORD>*>(param)->push_back(language);
@@ -77,15 +67,6 @@ std::vector<WORD> Languages(HMODULE module, LPCWSTR type, int id)
     EnumResourceLanguagesW(module, type, MAKEINTRESOURCEW(id), CollectLanguage,
                            reinterpret_cast<LONG_PTR>(&languages));
     return languages;
-}
-
-std::vector<BYTE> Resource(HMODULE module, LPCWSTR type, int id)
-{
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
-    if (!found)
-        return {};
-    const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
-    return std::vector<BYTE>(data, data + SizeofResource(module, found));
 }
 
 // The parts of a dialog template's header that are not visible on screen.
@@ -189,8 +170,8 @@ TEST(PanelResources, VersionStringsAreTheKoreanTable)
 
 TEST(PanelResources, EveryResourceIsKorean)
 {
-    const Library panel = LoadAsData(PanelPath());
-    ASSERT_TRUE(panel);
+    const ProgramFile panel(PanelPath());
+    ASSERT_TRUE(panel.Handle());
     const struct {
         LPCWSTR type;
         int id;
@@ -201,22 +182,22 @@ TEST(PanelResources, EveryResourceIsKorean)
     };
     for (const auto& resource : resources) {
         SCOPED_TRACE("resource " + std::to_string(resource.id));
-        EXPECT_EQ(Languages(panel.get(), resource.type, resource.id),
+        EXPECT_EQ(Languages(panel.Handle(), resource.type, resource.id),
                   std::vector<WORD>{0x0412});
     }
 }
 
 TEST(PanelResources, DialogTemplatesUseGulimNinePoint)
 {
-    const Library panel = LoadAsData(PanelPath());
-    ASSERT_TRUE(panel);
+    const ProgramFile panel(PanelPath());
+    ASSERT_TRUE(panel.Handle());
     const struct {
         int id;
         bool extended;
     } templates[] = {{102, true}, {100, false}};
     for (const auto& dialog : templates) {
         SCOPED_TRACE("template " + std::to_string(dialog.id));
-        const std::vector<BYTE> bytes = Resource(panel.get(), RT_DIALOG, dialog.id);
+        const std::vector<BYTE> bytes = panel.Resource(RT_DIALOG, dialog.id);
         ASSERT_FALSE(bytes.empty());
         const TemplateHeader header = ParseHeader(bytes);
         EXPECT_EQ(header.extended, dialog.extended);

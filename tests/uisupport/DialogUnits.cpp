@@ -11,15 +11,11 @@ namespace {
 INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 // The template with WS_VISIBLE cleared, so the copy never shows.
-std::vector<BYTE> HiddenTemplate(HMODULE module, int templateId)
+std::vector<BYTE> HiddenTemplate(const ProgramFile& file, int templateId)
 {
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
-    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data)
+    std::vector<BYTE> copy = file.Resource(RT_DIALOG, templateId);
+    if (copy.empty())
         throw std::runtime_error("dialog template " + std::to_string(templateId) + " not found");
-    const auto* first = static_cast<const BYTE*>(data);
-    std::vector<BYTE> copy(first, first + SizeofResource(module, resource));
 
     const auto* words = reinterpret_cast<const WORD*>(copy.data());
     const bool extended = copy.size() >= 16 && words[0] == 1 && words[1] == 0xFFFF;
@@ -33,31 +29,21 @@ std::vector<BYTE> HiddenTemplate(HMODULE module, int templateId)
 
 }  // namespace
 
-DialogUnits::DialogUnits(const std::wstring& exePath, int templateId)
-    : module_(LoadLibraryExW(exePath.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE))
+DialogUnits::DialogUnits(const std::wstring& exePath, int templateId) : file_(exePath)
 {
-    if (!module_)
+    if (!file_.Handle())
         throw std::runtime_error("cannot load the program file as data");
-    try {
-        const std::vector<BYTE> hidden = HiddenTemplate(module_, templateId);
-        copy_ = CreateDialogIndirectParamW(module_,
-                                           reinterpret_cast<const DLGTEMPLATE*>(hidden.data()),
-                                           nullptr, InertDialogProc, 0);
-        if (!copy_)
-            throw std::runtime_error("cannot create a copy of dialog template " +
-                                     std::to_string(templateId));
-    } catch (...) {
-        FreeLibrary(module_);
-        throw;
-    }
+    const std::vector<BYTE> hidden = HiddenTemplate(file_, templateId);
+    copy_ = CreateDialogIndirectParamW(file_.Handle(),
+                                       reinterpret_cast<const DLGTEMPLATE*>(hidden.data()),
+                                       nullptr, InertDialogProc, 0);
+    if (!copy_)
+        throw std::runtime_error("cannot create a copy of dialog template " +
+                                 std::to_string(templateId));
     SetWindowTextW(copy_, L"dialog unit probe");
 }
 
-DialogUnits::~DialogUnits()
-{
-    DestroyWindow(copy_);
-    FreeLibrary(module_);
-}
+DialogUnits::~DialogUnits() { DestroyWindow(copy_); }
 
 RECT DialogUnits::ToPixels(int x, int y, int width, int height) const
 {

@@ -5,6 +5,8 @@
 // the test process, with another caption, and maps on that copy.
 #pragma once
 
+#include "ProgramFile.h"
+
 #include <windows.h>
 
 #include <string>
@@ -24,7 +26,7 @@ public:
     RECT ToPixels(int x, int y, int width, int height) const;
 
 private:
-    HMODULE module_ = nullptr;
+    ProgramFile file_;
     HWND copy_ = nullptr;
 };
 

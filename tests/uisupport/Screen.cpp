@@ -1,72 +1,16 @@
 #include "Screen.h"
 
+#include "GdiHandles.h"
 #include "Program.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace uitest {
 
 namespace {
-
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-// Top-down rows of blue, green, red bytes, each row padded to 4 bytes.
-struct Capture {
-    int width = 0;
-    int height = 0;
-    int stride = 0;
-    std::vector<std::uint8_t> bgr;
-};
-
-bool CaptureScreen(const RECT& rect, Capture& capture)
-{
-    capture.width = rect.right - rect.left;
-    capture.height = rect.bottom - rect.top;
-    if (capture.width <= 0 || capture.height <= 0)
-        return false;
-    capture.stride = (capture.width * 3 + 3) & ~3;
-
-    ScreenDc screen;
-    HDC memory = CreateCompatibleDC(screen.Get());
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = capture.width;
-    info.bmiHeader.biHeight = -capture.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool ok = false;
-    if (memory && bitmap) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        ok = BitBlt(memory, 0, 0, capture.width, capture.height, screen.Get(), rect.left,
-                    rect.top, SRCCOPY) != FALSE;
-        GdiFlush();
-        if (ok) {
-            const auto* first = static_cast<const std::uint8_t*>(bits);
-            capture.bgr.assign(first, first + capture.stride * capture.height);
-        }
-        SelectObject(memory, previous);
-    }
-    if (bitmap)
-        DeleteObject(bitmap);
-    if (memory)
-        DeleteDC(memory);
-    return ok;
-}
 
 std::uint32_t Crc32(const std::uint8_t* data, std::size_t size, std::uint32_t crc = 0)
 {
@@ -119,20 +63,22 @@ std::vector<std::uint8_t> StoredZlib(const std::vector<std::uint8_t>& raw)
     return out;
 }
 
-std::vector<std::uint8_t> EncodePng(const Capture& capture)
+std::vector<std::uint8_t> EncodePng(int width, int height, const std::vector<DWORD>& pixels)
 {
     std::vector<std::uint8_t> header;
-    PutBigEndian(header, static_cast<std::uint32_t>(capture.width));
-    PutBigEndian(header, static_cast<std::uint32_t>(capture.height));
+    PutBigEndian(header, static_cast<std::uint32_t>(width));
+    PutBigEndian(header, static_cast<std::uint32_t>(height));
     header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, no interlace
 
     std::vector<std::uint8_t> raw;
-    raw.reserve(static_cast<std::size_t>(capture.height) * (capture.width * 3 + 1));
-    for (int y = 0; y < capture.height; ++y) {
+    raw.reserve(static_cast<std::size_t>(height) * (width * 3 + 1));
+    for (int y = 0; y < height; ++y) {
         raw.push_back(0);  // filter: none
-        const std::uint8_t* row = &capture.bgr[static_cast<std::size_t>(y) * capture.stride];
-        for (int x = 0; x < capture.width; ++x)
-            raw.insert(raw.end(), {row[3 * x + 2], row[3 * x + 1], row[3 * x]});
+        const DWORD* row = &pixels[static_cast<std::size_t>(y) * width];
+        for (int x = 0; x < width; ++x)
+            raw.insert(raw.end(), {static_cast<std::uint8_t>(row[x] >> 16),
+                                   static_cast<std::uint8_t>(row[x] >> 8),
+                                   static_cast<std::uint8_t>(row[x])});
     }
 
     std::vector<std::uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
@@ -150,23 +96,63 @@ COLORREF ScreenPixel(POINT point)
     return GetPixel(screen.Get(), point.x, point.y);
 }
 
+std::vector<DWORD> DrawnPixels(int width, int height, const std::function<bool(HDC)>& paint)
+{
+    if (width <= 0 || height <= 0)
+        return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const MemoryDC memory;
+    void* bits = nullptr;
+    const GdiObject<HBITMAP> bitmap(
+        CreateDIBSection(memory.Handle(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory.Handle() || !bitmap)
+        return {};
+    const ObjectSelection selection(memory.Handle(), bitmap.get());
+    if (!paint(memory.Handle()))
+        return {};
+    GdiFlush();
+    const auto* first = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> pixels(first, first + width * height);
+    for (DWORD& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+std::vector<DWORD> ScreenPixels(const RECT& screenRect)
+{
+    const int width = screenRect.right - screenRect.left;
+    const int height = screenRect.bottom - screenRect.top;
+    return DrawnPixels(width, height, [&](HDC dc) {
+        const ScreenDc screen;
+        return BitBlt(dc, 0, 0, width, height, screen.Get(), screenRect.left, screenRect.top,
+                      SRCCOPY) != FALSE;
+    });
+}
+
 bool SaveScreenPng(const RECT& screenRect, const std::wstring& path)
 {
-    Capture capture;
-    if (!CaptureScreen(screenRect, capture))
+    const std::vector<DWORD> pixels = ScreenPixels(screenRect);
+    if (pixels.empty())
         return false;
     const std::size_t slash = path.find_last_of(L"\\/");
     if (slash != std::wstring::npos)
         CreateFolders(path.substr(0, slash));
-    const std::vector<std::uint8_t> png = EncodePng(capture);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const std::vector<std::uint8_t> png = EncodePng(
+        screenRect.right - screenRect.left, screenRect.bottom - screenRect.top, pixels);
+    HANDLE created = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE)
         return false;
+    const std::unique_ptr<void, decltype(&CloseHandle)> file(created, &CloseHandle);
     DWORD written = 0;
-    const BOOL ok = WriteFile(file, png.data(), static_cast<DWORD>(png.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == png.size();
+    return WriteFile(file.get(), png.data(), static_cast<DWORD>(png.size()), &written, nullptr) &&
+           written == png.size();
 }
 
 }  // namespace uitest
